@@ -1,0 +1,88 @@
+#include "driver/powers_of_ten.h"
+
+#include <cstdint>
+
+#include "kernels/extended_bits.h"
+
+namespace datacomp {
+namespace {
+
+struct Power {
+  std::uint64_t significand;
+  std::uint16_t exponent;
+};
+
+// Each the power rounded to the nearest 64-bit significand, ties to even.
+constexpr Power kPowers[] = {
+  // 10^0 to 10^31
+    {0x8000000000000000ULL, 0x3FFF},  // 1E0
+    {0xA000000000000000ULL, 0x4002},  // 1E1
+    {0xC800000000000000ULL, 0x4005},  // 1E2
+    {0xFA00000000000000ULL, 0x4008},  // 1E3
+    {0x9C40000000000000ULL, 0x400C},  // 1E4
+    {0xC350000000000000ULL, 0x400F},  // 1E5
+    {0xF424000000000000ULL, 0x4012},  // 1E6
+    {0x9896800000000000ULL, 0x4016},  // 1E7
+    {0xBEBC200000000000ULL, 0x4019},  // 1E8
+    {0xEE6B280000000000ULL, 0x401C},  // 1E9
+    {0x9502F90000000000ULL, 0x4020},  // 1E10
+    {0xBA43B74000000000ULL, 0x4023},  // 1E11
+    {0xE8D4A51000000000ULL, 0x4026},  // 1E12
+    {0x9184E72A00000000ULL, 0x402A},  // 1E13
+    {0xB5E620F480000000ULL, 0x402D},  // 1E14
+    {0xE35FA931A0000000ULL, 0x4030},  // 1E15
+    {0x8E1BC9BF04000000ULL, 0x4034},  // 1E16
+    {0xB1A2BC2EC5000000ULL, 0x4037},  // 1E17
+    {0xDE0B6B3A76400000ULL, 0x403A},  // 1E18
+    {0x8AC7230489E80000ULL, 0x403E},  // 1E19
+    {0xAD78EBC5AC620000ULL, 0x4041},  // 1E20
+    {0xD8D726B7177A8000ULL, 0x4044},  // 1E21
+    {0x878678326EAC9000ULL, 0x4048},  // 1E22
+    {0xA968163F0A57B400ULL, 0x404B},  // 1E23
+    {0xD3C21BCECCEDA100ULL, 0x404E},  // 1E24
+    {0x84595161401484A0ULL, 0x4052},  // 1E25
+    {0xA56FA5B99019A5C8ULL, 0x4055},  // 1E26
+    {0xCECB8F27F4200F3AULL, 0x4058},  // 1E27
+    {0x813F3978F8940984ULL, 0x405C},  // 1E28
+    {0xA18F07D736B90BE5ULL, 0x405F},  // 1E29
+    {0xC9F2C9CD04674EDFULL, 0x4062},  // 1E30
+    {0xFC6F7C4045812296ULL, 0x4065},  // 1E31
+  // 10^32 to 10^480 in steps of 32
+    {0x9DC5ADA82B70B59EULL, 0x4069},  // 1E32
+    {0xC2781F49FFCFA6D5ULL, 0x40D3},  // 1E64
+    {0xEFB3AB16C59B14A3ULL, 0x413D},  // 1E96
+    {0x93BA47C980E98CE0ULL, 0x41A8},  // 1E128
+    {0xB616A12B7FE617AAULL, 0x4212},  // 1E160
+    {0xE070F78D3927556BULL, 0x427C},  // 1E192
+    {0x8A5296FFE33CC930ULL, 0x42E7},  // 1E224
+    {0xAA7EEBFB9DF9DE8EULL, 0x4351},  // 1E256
+    {0xD226FC195C6A2F8CULL, 0x43BB},  // 1E288
+    {0x81842F29F2CCE376ULL, 0x4426},  // 1E320
+    {0x9FA42700DB900AD2ULL, 0x4490},  // 1E352
+    {0xC4C5E310AEF8AA17ULL, 0x44FA},  // 1E384
+    {0xF28A9C07E9B09C59ULL, 0x4564},  // 1E416
+    {0x957A4AE1EBF7F3D4ULL, 0x45CF},  // 1E448
+    {0xB83ED8DC0795A262ULL, 0x4639},  // 1E480
+  // 10^512 to 10^4608 in steps of 512
+    {0xE319A0AEA60E91C7ULL, 0x46A3},  // 1E512
+    {0xC976758681750C17ULL, 0x4D48},  // 1E1024
+    {0xB2B8353B3993A7E4ULL, 0x53ED},  // 1E1536
+    {0x9E8B3B5DC53D5DE5ULL, 0x5A92},  // 1E2048
+    {0x8CA554C020A1F0A6ULL, 0x6137},  // 1E2560
+    {0xF9895D25D88B5A8BULL, 0x67DB},  // 1E3072
+    {0xDD5DC8A2BF27F3F8ULL, 0x6E80},  // 1E3584
+    {0xC46052028A20979BULL, 0x7525},  // 1E4096
+    {0xAE3511626ED559F0ULL, 0x7BCA},  // 1E4608
+};
+
+long double At(int index) {
+  return ExtendedFromBits(kPowers[index].significand, kPowers[index].exponent);
+}
+
+}  // namespace
+
+long double PowerOfTenUnits(int n) { return At(n); }
+long double PowerOfTenThirtyTwos(int j) { return At(31 + j); }
+long double PowerOfTenFiveTwelves(int m) { return At(46 + m); }
+
+}  // namespace datacomp

@@ -1,0 +1,313 @@
+#include "driver/program.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <regex>
+
+#include "driver/error_report.h"
+#include "driver/results_file.h"
+#include "driver/texts.h"
+#include "kernels/arithmetic_environment.h"
+#include "platform/fake_platform.h"
+
+namespace datacomp {
+namespace {
+
+constexpr StepLimits kOneStep{0, 0};
+
+// What each floating-point kernel prints after one step from 1.0E10.
+const char* const kFloatValues[] = {
+    "1.00000000000000000E+0010",  // Real, warm-up
+    "1.00000000000000000E+0010",  // Real
+    "1.00000000000000000E+0010",  // Real48
+    "1.00000000000000000E+0010",  // Single
+    "1.00000000000000000E+0010",  // Double
+    "1.00000000000000000E+0010",  // Extended
+    "1.00000000000000000E+0010",  // Currency
+};
+
+const char* const kFloatLabels[] = {" Real    : ", " Real    : ", " Real48  : ", " Single  : ",
+                                    " Double  : ", " Extended: ", " Currency: "};
+const char* const kIntegerLabels[] = {" Integer : ", " Byte    : ", " ShortInt: ", " Word    : ",
+                                      " SmallInt: ", " Cardinal: ", " LongWord: ", " LongInt : ",
+                                      " Comp    : "};
+
+// The console of a run whose every timed run takes one second.
+std::string ExpectedConsole() {
+  std::string text;
+  text += "Benchmarktool zum Vergleich von Datentypen und Prozessoren unter Windows(R)\r\n";
+  text += std::string(texts::kBannerAttribution) + "\r\n\r\n";
+  text += std::string(texts::kBannerTermsOfUse) + "\r\n\r\n";
+  text += "Hersteller des Prozessors  : Unbekannter Prozessorhersteller\r\n";
+  text += "Name des Prozessors        : Unbekannter Prozessor\r\n";
+  text += "Takt des Prozessors in MHz : 0\r\n";
+  text += "Anzahl Prozessoren         : 1\r\n";
+  text += "Betriebssystem             : Unbekannte Version\r\n";
+  text += "Ihr K\xFCrzel (max 8 Zeichen) : ";
+  text += "\r\n";
+  text += "Die Zeiten sowie ihre Angaben werden unter \"datacomp.txt\" gespeichert.\r\n";
+  text += std::string(texts::kMailRequestStart) + texts::kResultsMailAddress + ".\r\n";
+  text += "\r\n";
+  for (int run = 0; run < 7; ++run) {
+    text += std::string(kFloatValues[run]) + kFloatLabels[run] + " 1.0000 sek  1";
+    text += run == 0 ? " 1x zum Warmlaufen!\r\n" : run == 1 ? "\r\n" : ".0000\r\n";
+  }
+  text += "\r\n";
+  for (int run = 0; run < 9; ++run) {
+    text += std::string(kIntegerLabels[run]) + " 1.0000 sek  1" + (run == 0 ? "\r\n" : ".0000\r\n");
+  }
+  text += " Int64   :  1.0000 sek  1.0000\r\n";
+  text += "\r\nSpeicherort : C:\\Benchmarks\r\n\r\nENTER zum Beenden";
+  return text;
+}
+
+std::string ExpectedRecord(const std::string& initials) {
+  std::string record = "Unbekannter Prozessorhersteller;Unbekannter Prozessor;0;1;Unbekannte Version;";
+  record += initials + ";";
+  for (int i = 0; i < 16; ++i) record += "1.0000;";
+  return record;
+}
+
+class Dialogue : public ::testing::Test {
+ protected:
+  Dialogue() {
+    fake_.now = {0, 0, 0, 0};  // fine-grained 32-bit readings near midnight
+    fake_.clockStepMilliseconds = 1000;
+  }
+  ~Dialogue() override { LoadStartupControlWord(); }
+
+  int Run() { return RunProgram(fake_.AsPlatform(), kOneStep); }
+  std::string Record() { return fake_.files[kResultsFileName].bytes; }
+
+  platform::FakePlatform fake_;
+};
+
+TEST_F(Dialogue, WholeConsoleAndRecord) {
+  fake_.input = "ABC\r\n\r\n";
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(fake_.output, ExpectedConsole());
+  EXPECT_EQ(Record(), ExpectedRecord("ABC"));
+  EXPECT_EQ(fake_.closes, 1);
+  EXPECT_EQ(fake_.errorOutput, "");
+}
+
+TEST_F(Dialogue, RedirectedOutputLeavesInWholeBlocks) {
+  fake_.input = "ABC\r\n\r\n";
+  ASSERT_EQ(Run(), 0);
+  ASSERT_GT(fake_.outputWrites.size(), 2u);
+  for (std::size_t i = 0; i + 1 < fake_.outputWrites.size(); ++i) {
+    EXPECT_EQ(fake_.outputWrites[i].size(), 128u) << "write " << i;
+  }
+}
+
+TEST_F(Dialogue, ConsoleReceivesEachPieceAtOnce) {
+  fake_.outputIsConsole = true;
+  fake_.input = "ABC\r\n\r\n";
+  ASSERT_EQ(Run(), 0);
+  EXPECT_EQ(fake_.output, ExpectedConsole());
+  // Each label is on the screen before its probe runs.
+  EXPECT_NE(std::find(fake_.outputWrites.begin(), fake_.outputWrites.end(),
+                      "Takt des Prozessors in MHz : "),
+            fake_.outputWrites.end());
+  EXPECT_NE(std::find(fake_.outputWrites.begin(), fake_.outputWrites.end(), " Int64   :  "),
+            fake_.outputWrites.end());
+}
+
+struct InitialsCase {
+  const char* name;
+  std::string input;
+  std::string stored;
+};
+
+TEST_F(Dialogue, InitialsInTheRecord) {
+  const InitialsCase cases[] = {
+      {"typed", "ABC\r\n\r\n", "ABC"},
+      {"empty line", "\r\n\r\n", ""},
+      {"longer than 8", "ABCDEFGHIJ\r\n\r\n", "ABCDEFGH"},
+      // A ";" would add a field to the record.
+      {"with semicolon", "A;B;C\r\n\r\n", "A,B,C"},
+      {"end of input", "", ""},
+      {"0x1A", "AB\x1A" "CD\r\n", "AB"},
+      {"code page 1252", "J\xFCrgen\r\n\r\n", "J\xFCrgen"},
+  };
+  for (const InitialsCase& c : cases) {
+    platform::FakePlatform fake;
+    fake.now = {0, 0, 0, 0};
+    fake.clockStepMilliseconds = 1000;
+    fake.input = c.input;
+    EXPECT_EQ(RunProgram(fake.AsPlatform(), kOneStep), 0) << c.name;
+    EXPECT_EQ(fake.files[kResultsFileName].bytes, ExpectedRecord(c.stored)) << c.name;
+    EXPECT_EQ(fake.output, ExpectedConsole()) << c.name;
+  }
+}
+
+TEST_F(Dialogue, ExistingFileIsAppendedTo) {
+  fake_.files[kResultsFileName].bytes = "earlier;";
+  fake_.input = "ABC\r\n\r\n";
+  ASSERT_EQ(Run(), 0);
+  EXPECT_EQ(Record(), "earlier;\r\n" + ExpectedRecord("ABC"));
+}
+
+TEST_F(Dialogue, RecordCutAtAnErrorHoldsWholeBlocksOnly) {
+  // Run 2 (the reference) takes no time: the next ratio divides by zero.
+  fake_.clockStepMilliseconds = 0;
+  fake_.scriptedTimes = {{0, 0, 1, 0}, {0, 0, 2, 0}, {0, 0, 3, 0}, {0, 0, 3, 0},
+                         {0, 0, 4, 0}, {0, 0, 5, 0}};
+  fake_.input = "ABC\r\n\r\n";
+  EXPECT_EQ(Run(), 1);
+  // Fewer than 128 bytes of the record were written: none reached the file.
+  EXPECT_EQ(Record(), "");
+  EXPECT_EQ(fake_.closes, 1);  // released, nothing written
+}
+
+struct ReportCase {
+  const char* name;
+  std::deque<platform::LocalTime> times;
+  const char* className;
+  const char* message;
+};
+
+TEST_F(Dialogue, ZeroReferenceTimeEndsAtTheNextRatio) {
+  const ReportCase cases[] = {
+      {"next run takes time",
+       {{0, 0, 1, 0}, {0, 0, 2, 0}, {0, 0, 3, 0}, {0, 0, 3, 0}, {0, 0, 4, 0}, {0, 0, 5, 0}},
+       "EZeroDivide",
+       "Gleitkommadivision durch Null."},
+      {"next run takes none either",
+       {{0, 0, 1, 0}, {0, 0, 2, 0}, {0, 0, 3, 0}, {0, 0, 3, 0}, {0, 0, 4, 0}, {0, 0, 4, 0}},
+       "EInvalidOp",
+       "Ung\xFC" "ltige Gleitkommaoperation."},
+  };
+  for (const ReportCase& c : cases) {
+    platform::FakePlatform fake;
+    fake.scriptedTimes = c.times;
+    fake.input = "\r\n";
+    EXPECT_EQ(RunProgram(fake.AsPlatform(), kOneStep), 1) << c.name;
+    const std::regex report(std::string("Exception ") + c.className +
+                            " in Modul datacomp\\.exe bei [0-9A-F]{8}\\.\r\n" + c.message +
+                            "\r\n\r\n");
+    EXPECT_TRUE(std::regex_match(fake.errorOutput, report)) << c.name << ": " << fake.errorOutput;
+    // The reference line shows "1" whatever its time; the report follows the
+    // next kernel's value.
+    const std::string tail = std::string(kFloatValues[1]) + " Real    :  0.0000 sek  1\r\n" +
+                             kFloatValues[2];
+    EXPECT_EQ(fake.output.substr(fake.output.size() - tail.size()), tail) << c.name;
+    LoadStartupControlWord();
+  }
+}
+
+TEST_F(Dialogue, HardwareFaultsReachTheReport) {
+  struct FaultCase {
+    const char* name;
+    std::function<void()> fault;
+    const char* report;
+  };
+  const FaultCase cases[] = {
+      {"integer division", [] { DivideSigned32(1, Opaque(0)); },
+       "Exception EDivByZero in Modul datacomp.exe bei [0-9A-F]{8}\\.\r\nDivision durch Null\\."
+       "\r\n\r\n"},
+      {"x87 overflow", [] { Exponential(100000.0L); },
+       "Exception EOverflow in Modul datacomp.exe bei [0-9A-F]{8}\\.\r\nGleitkomma\xFC" "berlauf\\."
+       "\r\n\r\n"},
+  };
+  for (const FaultCase& c : cases) {
+    platform::FakePlatform fake;
+    fake.now = {0, 0, 0, 0};
+    fake.clockStepMilliseconds = 1000;
+    int readings = 0;
+    // The end of the Int64 run: its label is already on the console.
+    fake.onClockRead = [&] {
+      if (++readings == 34) c.fault();
+    };
+    EXPECT_EQ(RunProgram(fake.AsPlatform(), kOneStep), 1) << c.name;
+    EXPECT_TRUE(std::regex_match(fake.errorOutput, std::regex(c.report)))
+        << c.name << ": " << fake.errorOutput;
+    const std::string tail = " Comp    :  1.0000 sek  1.0000\r\n Int64   :  ";
+    EXPECT_EQ(fake.output.substr(fake.output.size() - tail.size()), tail) << c.name;
+  }
+}
+
+TEST_F(Dialogue, ReportIsConvertedForTheConsole) {
+  fake_.oemUppercase = true;
+  fake_.input = "\r\n";
+  fake_.files[kResultsFileName].directory = true;
+  EXPECT_EQ(Run(), 1);
+  EXPECT_TRUE(std::regex_match(
+      fake_.errorOutput,
+      std::regex("EXCEPTION EINOUTERROR IN MODUL DATACOMP\\.EXE BEI [0-9A-F]{8}\\.\r\n"
+                 "DATEIZUGRIFF VERWEIGERT\\.\r\n\r\n")))
+      << fake_.errorOutput;
+}
+
+TEST_F(Dialogue, ResultsFileThatCannotBeOpenedEndsBeforeTheBanner) {
+  const std::pair<platform::FakePlatform::File, const char*> cases[] = {
+      {{"", true, false, false}, "Dateizugriff verweigert\\."},
+      {{"old;", false, true, false}, "Dateizugriff verweigert\\."},
+      {{"old;", false, false, true}, "E/A-Fehler 32\\."},
+  };
+  for (const auto& [file, message] : cases) {
+    platform::FakePlatform fake;
+    fake.files[kResultsFileName] = file;
+    EXPECT_EQ(RunProgram(fake.AsPlatform(), kOneStep), 1);
+    EXPECT_EQ(fake.output, "");
+    EXPECT_TRUE(std::regex_match(
+        fake.errorOutput, std::regex(std::string("Exception EInOutError in Modul datacomp\\.exe "
+                                                 "bei [0-9A-F]{8}\\.\r\n") +
+                                     message + "\r\n\r\n")))
+        << fake.errorOutput;
+    EXPECT_EQ(fake.files[kResultsFileName].bytes, file.bytes);
+  }
+}
+
+TEST_F(Dialogue, FailedConsoleWriteEndsWithTheReport) {
+  fake_.outputIsConsole = true;
+  fake_.failOutputWriteAt = 3;
+  fake_.outputWriteError = 6;
+  EXPECT_EQ(Run(), 1);
+  EXPECT_TRUE(std::regex_match(fake_.errorOutput,
+                               std::regex("Exception EInOutError in Modul datacomp\\.exe bei "
+                                          "[0-9A-F]{8}\\.\r\nE/A-Fehler 6\\.\r\n\r\n")))
+      << fake_.errorOutput;
+}
+
+TEST_F(Dialogue, FailedDirectoryReadEndsWithTheReport) {
+  fake_.currentDirectoryError = 3;
+  fake_.input = "\r\n";
+  EXPECT_EQ(Run(), 1);
+  EXPECT_NE(fake_.errorOutput.find("Ung\xFC" "ltiger Dateiname."), std::string::npos);
+}
+
+TEST_F(Dialogue, FailedCloseEndsWithTheReportAfterTheFinalEnter) {
+  fake_.closeError = 5;
+  fake_.input = "ABC\r\n\r\n";
+  EXPECT_EQ(Run(), 1);
+  EXPECT_EQ(fake_.output, ExpectedConsole());
+  EXPECT_EQ(Record(), ExpectedRecord("ABC"));
+  EXPECT_NE(fake_.errorOutput.find("Dateizugriff verweigert."), std::string::npos);
+}
+
+TEST(ErrorReport, TextOfEachKind) {
+  struct Case {
+    ProgramError error;
+    const char* text;
+  };
+  const Case cases[] = {
+      {ProgramError(ErrorKind::RangeError, 0x1234),
+       "Exception ERangeError in Modul datacomp.exe bei 00001234.\r\n"
+       "Fehler bei Bereichspr\xFC" "fung.\r\n"},
+      {ProgramError(ErrorKind::IntOverflow, 0xABCDEF),
+       "Exception EIntOverflow in Modul datacomp.exe bei 00ABCDEF.\r\nInteger\xFC" "berlauf.\r\n"},
+      {ProgramError(ErrorKind::InOutError, 0x10, 112),
+       "Exception EInOutError in Modul datacomp.exe bei 00000010.\r\nE/A-Fehler 112.\r\n"},
+      {ProgramError(ErrorKind::RegistryError, 0x10, 0, "Ende."),
+       "Exception ERegistryException in Modul datacomp.exe bei 00000010.\r\nEnde.\r\n"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ErrorReportText(c.error, "datacomp.exe"), c.text);
+  }
+}
+
+}  // namespace
+}  // namespace datacomp
