@@ -9,6 +9,7 @@
 
 #include "kernels/errors.h"
 #include "kernels/program_values.h"
+#include "kernels/x87_sequences.h"
 
 namespace datacomp {
 
@@ -35,78 +36,38 @@ void InstallHardwareErrors();
 // FSIN; an operand outside the unit's range (C2 set) gives +0.
 [[gnu::always_inline]] inline long double Sine(long double x) {
   long double result;
-  asm volatile(
-      "fldt %[x]\n\t"
-      "fsin\n\t"
-      "fnstsw %%ax\n\t"
-      "testw $0x400, %%ax\n\t"
-      "jz 1f\n\t"
-      "fstp %%st(0)\n\t"
-      "fldz\n"
-      "1:\n\t"
-      "fstpt %[r]\n\t"
-      "fwait"
-      : [r] "=m"(result)
-      : [x] "m"(x)
-      : "ax", "cc");
+  asm volatile("fldt %[x]\n\t" DATACOMP_X87_SINE "fstpt %[r]\n\tfwait"
+               : [r] "=m"(result)
+               : [x] "m"(x)
+               : "ax", "cc");
   return result;
 }
 
 // FCOS; an operand outside the unit's range (C2 set) gives +0.
 [[gnu::always_inline]] inline long double Cosine(long double x) {
   long double result;
-  asm volatile(
-      "fldt %[x]\n\t"
-      "fcos\n\t"
-      "fnstsw %%ax\n\t"
-      "testw $0x400, %%ax\n\t"
-      "jz 1f\n\t"
-      "fstp %%st(0)\n\t"
-      "fldz\n"
-      "1:\n\t"
-      "fstpt %[r]\n\t"
-      "fwait"
-      : [r] "=m"(result)
-      : [x] "m"(x)
-      : "ax", "cc");
+  asm volatile("fldt %[x]\n\t" DATACOMP_X87_COSINE "fstpt %[r]\n\tfwait"
+               : [r] "=m"(result)
+               : [x] "m"(x)
+               : "ax", "cc");
   return result;
 }
 
-// e^x as 2^(x·log2 e): split into integer n and fraction f, 2^f by F2XM1,
-// scaled by 2^n with FSCALE.
+// e^x as 2^(x·log2 e) with F2XM1 and FSCALE.
 [[gnu::always_inline]] inline long double Exponential(long double x) {
   long double result;
-  asm volatile(
-      "fldt %[x]\n\t"
-      "fldl2e\n\t"
-      "fmulp\n\t"              // y = x·log2 e
-      "fld %%st(0)\n\t"
-      "frndint\n\t"            // n, y
-      "fxch %%st(1)\n\t"       // y, n
-      "fsub %%st(1), %%st\n\t" // f = y - n, n
-      "f2xm1\n\t"
-      "fld1\n\t"
-      "faddp\n\t"              // 2^f, n
-      "fscale\n\t"
-      "fstp %%st(1)\n\t"
-      "fstpt %[r]\n\t"
-      "fwait"
-      : [r] "=m"(result)
-      : [x] "m"(x));
+  asm volatile("fldt %[x]\n\t" DATACOMP_X87_EXPONENTIAL "fstpt %[r]\n\tfwait"
+               : [r] "=m"(result)
+               : [x] "m"(x));
   return result;
 }
 
 // One FDIV of a by b.
 [[gnu::always_inline]] inline long double ExtendedDivide(long double a, long double b) {
   long double result;
-  asm volatile(
-      "fldt %[a]\n\t"
-      "fldt %[b]\n\t"
-      "fdivrp\n\t"  // st(1) / st(0)
-      "fstpt %[r]\n\t"
-      "fwait"
-      : [r] "=m"(result)
-      : [a] "m"(a), [b] "m"(b));
+  asm volatile("fldt %[a]\n\tfldt %[b]\n\t" DATACOMP_X87_DIVIDE "fstpt %[r]\n\tfwait"
+               : [r] "=m"(result)
+               : [a] "m"(a), [b] "m"(b));
   return result;
 }
 

@@ -1,0 +1,69 @@
+// One step of each kernel: every benchmark iteration runs a kernel for
+// kSteps steps; the "step" counter is the time of one of them.
+#include <benchmark/benchmark.h>
+
+#include "driver/number_formats.h"
+#include "kernels/arithmetic_environment.h"
+#include "kernels/console_output.h"
+#include "kernels/integer_kernels.h"
+#include "platform/fake_platform.h"
+
+namespace {
+
+using namespace datacomp;
+
+constexpr std::int32_t kSteps = 1000000;
+
+platform::FakePlatform& Console() {
+  static platform::FakePlatform console;
+  return console;
+}
+
+void Prepare() {
+  LoadStartupControlWord();
+  InstallHardwareErrors();
+  StandardOutput().Attach(Console());
+}
+
+void IntegerKernelSteps(benchmark::State& state, void (*kernel)()) {
+  Prepare();
+  IntegerStepLimit = kSteps - 1;
+  for (auto _ : state) {
+    StepCounter = 0;
+    kernel();
+  }
+  state.counters["step"] = benchmark::Counter(
+      kSteps, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+  Console().output.clear();
+}
+
+BENCHMARK_CAPTURE(IntegerKernelSteps, Integer, KernelInteger);
+BENCHMARK_CAPTURE(IntegerKernelSteps, Byte, KernelByte);
+BENCHMARK_CAPTURE(IntegerKernelSteps, ShortInt, KernelShortInt);
+BENCHMARK_CAPTURE(IntegerKernelSteps, Word, KernelWord);
+BENCHMARK_CAPTURE(IntegerKernelSteps, SmallInt, KernelSmallInt);
+BENCHMARK_CAPTURE(IntegerKernelSteps, Cardinal, KernelCardinal);
+BENCHMARK_CAPTURE(IntegerKernelSteps, LongWord, KernelLongWord);
+BENCHMARK_CAPTURE(IntegerKernelSteps, LongInt, KernelLongInt);
+BENCHMARK_CAPTURE(IntegerKernelSteps, Comp, KernelComp);
+BENCHMARK_CAPTURE(IntegerKernelSteps, Int64, KernelInt64);
+
+void NumberFormat(benchmark::State& state) {
+  Prepare();
+  long double value = 1.2339999675750732421875L;
+  for (auto _ : state) benchmark::DoNotOptimize(FormatFloatText(value, FloatFormat::Number, 9, 4));
+}
+BENCHMARK(NumberFormat);
+
+void ExponentFormat(benchmark::State& state) {
+  Prepare();
+  long double value = -0.8652559794325698901639L;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(FormatFloatText(value, FloatFormat::Exponent, 25, 4));
+  }
+}
+BENCHMARK(ExponentFormat);
+
+}  // namespace
+
+BENCHMARK_MAIN();

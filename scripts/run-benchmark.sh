@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds datacomp and runs it in the current directory, which receives
+# datacomp.txt. Safe to run again.
+set -euo pipefail
+here=$(pwd)
+repo=$(cd "$(dirname "$0")/.." && pwd)
+"$repo/scripts/install-packages.sh" g++ cmake ninja-build
+cmake -S "$repo" -B "$repo/build-release" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DDATACOMP_BUILD_TESTS=OFF -DDATACOMP_BUILD_BENCH=OFF > /dev/null
+cmake --build "$repo/build-release" --target datacomp
+cd "$here"
+exec "$repo/build-release/src/datacomp"

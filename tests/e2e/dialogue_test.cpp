@@ -1,0 +1,118 @@
+// The real program with its real step limits, as a user runs it with
+// redirected input and output.
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "e2e/program_runner.h"
+
+namespace datacomp::e2e {
+namespace {
+
+std::string Escaped(const std::string& text) {
+  static const std::regex special(R"([.^$|()\[\]{}*+?\\])");
+  return std::regex_replace(text, special, R"(\$&)");
+}
+
+// Under LC_ALL=C: "." and no thousands separator.
+const std::string kNumber = R"((\d+\.\d{4}))";
+const std::string kKernelValue = R"((-?\d\.\d{17}E[+-]\d{4}))";
+const std::string kText = R"([^\r\n]*)";
+
+const char* const kFloatLabels[] = {" Real    : ", " Real    : ", " Real48  : ", " Single  : ",
+                                    " Double  : ", " Extended: ", " Currency: "};
+const char* const kIntegerLabels[] = {" Integer : ", " Byte    : ", " ShortInt: ", " Word    : ",
+                                      " SmallInt: ", " Cardinal: ", " LongWord: ", " LongInt : ",
+                                      " Comp    : "};
+
+// The whole console, with a group for each machine value and each time.
+std::regex ConsolePattern(const std::string& directory) {
+  std::string p;
+  p += Escaped("Benchmarktool zum Vergleich von Datentypen und Prozessoren unter Windows(R)\r\n");
+  p += kText + "\r\n\r\n" + kText + "\r\n\r\n";
+  p += Escaped("Hersteller des Prozessors  : ") + "(" + kText + ")\r\n";
+  p += Escaped("Name des Prozessors        : ") + "(" + kText + ")\r\n";
+  p += Escaped("Takt des Prozessors in MHz : ") + R"((\d+|\d(?:\.\d+)?E\d+))" + "\r\n";
+  p += Escaped("Anzahl Prozessoren         : ") + R"((\d+))" + "\r\n";
+  p += Escaped("Betriebssystem             : ") + "(" + kText + ")\r\n";
+  p += Escaped("Ihr K\xFCrzel (max 8 Zeichen) : \r\n");
+  p += Escaped("Die Zeiten sowie ihre Angaben werden unter \"datacomp.txt\" gespeichert.\r\n");
+  p += "Bitte senden Sie [^\r\n]*@[^\r\n]*\r\n\r\n";
+  for (int run = 0; run < 7; ++run) {
+    p += kKernelValue + Escaped(kFloatLabels[run]) + " " + kNumber + " sek  ";
+    p += run == 0 ? Escaped("1 1x zum Warmlaufen!") : run == 1 ? "1" : R"(\d+\.\d{4})";
+    p += "\r\n";
+  }
+  p += "\r\n";
+  for (int run = 0; run < 9; ++run) {
+    p += Escaped(kIntegerLabels[run]) + " " + kNumber + " sek  " + (run == 0 ? "1" : R"(\d+\.\d{4})");
+    p += "\r\n";
+  }
+  p += Escaped(" Int64   :  ") + kNumber + R"( sek  \d+\.\d{4})" + "\r\n";
+  p += Escaped("\r\nSpeicherort : " + directory + "\r\n\r\nENTER zum Beenden");
+  return std::regex(p);
+}
+
+std::vector<std::string> Fields(const std::string& record) {
+  std::vector<std::string> fields;
+  std::size_t start = 0;
+  for (std::size_t end; (end = record.find(';', start)) != std::string::npos; start = end + 1) {
+    fields.push_back(record.substr(start, end - start));
+  }
+  EXPECT_EQ(start, record.size()) << "the record ends with \";\"";
+  return fields;
+}
+
+struct InitialsCase {
+  const char* name;
+  std::string input;
+  std::string stored;
+};
+
+class RealProgram : public ::testing::TestWithParam<InitialsCase> {};
+
+TEST_P(RealProgram, ConsoleRecordAndExitStatus) {
+  const InitialsCase& c = GetParam();
+  const std::string directory = MakeWorkDirectory();
+  const Outcome outcome = RunToEnd(directory, c.input);
+  EXPECT_EQ(outcome.exitStatus, 0);
+  EXPECT_EQ(outcome.error, "");
+
+  std::smatch console;
+  ASSERT_TRUE(std::regex_match(outcome.output, console, ConsolePattern(directory)))
+      << outcome.output;
+
+  const std::string record = ReadFile(directory + "/datacomp.txt");
+  const std::vector<std::string> fields = Fields(record);
+  ASSERT_EQ(fields.size(), 22u) << record;
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(fields[i], console[1 + i].str()) << "machine value " << i;
+  EXPECT_EQ(fields[5], c.stored);
+  // Groups 6 to 19: value and time of the seven floating-point runs; 20 to
+  // 29: the ten integer times. The warm-up time is not stored.
+  for (int run = 1; run < 7; ++run) {
+    EXPECT_EQ(fields[5 + run], console[7 + 2 * run].str()) << "floating-point run " << run;
+  }
+  for (int run = 0; run < 10; ++run) {
+    EXPECT_EQ(fields[12 + run], console[20 + run].str()) << "integer run " << run;
+  }
+  // The same arithmetic prints the same value: both Real runs and Double.
+  EXPECT_EQ(console[8].str(), console[6].str());
+  EXPECT_EQ(console[14].str(), console[6].str());
+}
+
+void PrintTo(const InitialsCase& c, std::ostream* os) { *os << c.name; }
+
+INSTANTIATE_TEST_SUITE_P(
+    Initials, RealProgram,
+    ::testing::Values(InitialsCase{"Typed", "ABC\r\n\r\n", "ABC"},
+                      InitialsCase{"EmptyLine", "\r\n\r\n", ""},
+                      InitialsCase{"LongerThanEight", "ABCDEFGHIJKLMNOP\n\n", "ABCDEFGH"},
+                      InitialsCase{"Semicolon", "A;B\r\n\r\n", "A,B"},
+                      InitialsCase{"EndOfInput", "", ""},
+                      InitialsCase{"EndOfFileByte", "XY\x1A" "Z\r\n\r\n", "XY"}),
+    [](const ::testing::TestParamInfo<InitialsCase>& info) { return info.param.name; });
+
+}  // namespace
+}  // namespace datacomp::e2e

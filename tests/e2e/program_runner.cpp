@@ -1,0 +1,96 @@
+#include "e2e/program_runner.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace datacomp::e2e {
+namespace {
+
+constexpr char kOutputName[] = ".stdout";
+constexpr char kErrorName[] = ".stderr";
+
+// Starts the program with standard input from `inputFd`, output and error to
+// files beside the work directory (so that they are not in it).
+int Spawn(const std::string& directory, int inputFd, const std::string& locale) {
+  const std::vector<std::string> command = ProgramCommand();
+  const pid_t pid = ::fork();
+  if (pid < 0) throw std::runtime_error("fork failed");
+  if (pid == 0) {
+    const int out = ::open((directory + "/../" + kOutputName).c_str(),
+                           O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const int err = ::open((directory + "/../" + kErrorName).c_str(),
+                           O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ::dup2(inputFd, 0);
+    ::dup2(out, 1);
+    ::dup2(err, 2);
+    if (::chdir(directory.c_str()) != 0) ::_exit(126);
+    ::setenv("LC_ALL", locale.c_str(), 1);
+    std::vector<char*> argv;
+    for (const std::string& part : command) argv.push_back(const_cast<char*>(part.c_str()));
+    argv.push_back(nullptr);
+    ::execvp(argv[0], argv.data());
+    ::_exit(127);
+  }
+  return pid;
+}
+
+Outcome Collect(int pid, const std::string& directory) {
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  Outcome outcome;
+  outcome.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  outcome.output = ReadFile(directory + "/../" + kOutputName);
+  outcome.error = ReadFile(directory + "/../" + kErrorName);
+  return outcome;
+}
+
+}  // namespace
+
+std::vector<std::string> ProgramCommand() {
+  const char* command = std::getenv("DATACOMP_COMMAND");
+  if (command == nullptr) throw std::runtime_error("DATACOMP_COMMAND is not set");
+  std::vector<std::string> parts;
+  std::istringstream words(command);
+  for (std::string word; words >> word;) parts.push_back(word);
+  return parts;
+}
+
+std::string MakeWorkDirectory() {
+  const char* base = std::getenv("TMPDIR");
+  std::string pattern = std::string(base != nullptr ? base : "/tmp") + "/datacomp-e2e-XXXXXX";
+  if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+  const std::string work = pattern + "/work";
+  ::mkdir(work.c_str(), 0755);
+  return work;
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << file.rdbuf();
+  return bytes.str();
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  file << bytes;
+}
+
+Outcome RunToEnd(const std::string& directory, const std::string& input,
+                 const std::string& locale) {
+  const std::string inputPath = directory + "/../.stdin";
+  WriteFile(inputPath, input);
+  const int inputFd = ::open(inputPath.c_str(), O_RDONLY);
+  const int pid = Spawn(directory, inputFd, locale);
+  ::close(inputFd);
+  return Collect(pid, directory);
+}
+
+}  // namespace datacomp::e2e

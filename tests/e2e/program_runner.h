@@ -1,0 +1,31 @@
+// Starts the real program in a directory of its own, with standard input from
+// given bytes and standard output and error captured, as a user's shell would.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace datacomp::e2e {
+
+// The command that starts the program: DATACOMP_COMMAND, split at blanks
+// (for example a Windows executable behind its loader).
+std::vector<std::string> ProgramCommand();
+
+// A new empty directory below the system's temporary directory.
+std::string MakeWorkDirectory();
+
+std::string ReadFile(const std::string& path);
+void WriteFile(const std::string& path, const std::string& bytes);
+
+struct Outcome {
+  int exitStatus = -1;
+  std::string output;
+  std::string error;
+};
+
+// Runs the program to its end with `input` as standard input. `locale` is the
+// child's LC_ALL.
+Outcome RunToEnd(const std::string& directory, const std::string& input,
+                 const std::string& locale = "C");
+
+}  // namespace datacomp::e2e
