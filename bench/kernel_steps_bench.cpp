@@ -1,10 +1,12 @@
 // One step of each kernel: every benchmark iteration runs a kernel for
-// kSteps steps; the "step" counter is the time of one of them.
+// kSteps steps (a tenth of that for the floating-point kernels); the "step"
+// counter is the time of one of them.
 #include <benchmark/benchmark.h>
 
 #include "driver/number_formats.h"
 #include "kernels/arithmetic_environment.h"
 #include "kernels/console_output.h"
+#include "kernels/float_kernels.h"
 #include "kernels/integer_kernels.h"
 #include "platform/fake_platform.h"
 
@@ -47,6 +49,25 @@ BENCHMARK_CAPTURE(IntegerKernelSteps, LongWord, KernelLongWord);
 BENCHMARK_CAPTURE(IntegerKernelSteps, LongInt, KernelLongInt);
 BENCHMARK_CAPTURE(IntegerKernelSteps, Comp, KernelComp);
 BENCHMARK_CAPTURE(IntegerKernelSteps, Int64, KernelInt64);
+
+void FloatKernelSteps(benchmark::State& state, void (*kernel)()) {
+  Prepare();
+  FloatStepLimit = kSteps / 10 - 1;
+  for (auto _ : state) {
+    StepCounter = 0;
+    kernel();
+    Console().output.clear();
+  }
+  state.counters["step"] = benchmark::Counter(
+      kSteps / 10, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+BENCHMARK_CAPTURE(FloatKernelSteps, Real, KernelReal);
+BENCHMARK_CAPTURE(FloatKernelSteps, Real48, KernelReal48);
+BENCHMARK_CAPTURE(FloatKernelSteps, Single, KernelSingle);
+BENCHMARK_CAPTURE(FloatKernelSteps, Double, KernelDouble);
+BENCHMARK_CAPTURE(FloatKernelSteps, Extended, KernelExtended);
+BENCHMARK_CAPTURE(FloatKernelSteps, Currency, KernelCurrency);
 
 void NumberFormat(benchmark::State& state) {
   Prepare();

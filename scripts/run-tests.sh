@@ -6,6 +6,8 @@ repo=$(cd "$(dirname "$0")/.." && pwd)
 "$repo/scripts/install-packages.sh" g++ cmake ninja-build libgtest-dev libgmock-dev \
   libbenchmark-dev locales
 
+"$repo/scripts/generate-locales.sh"
+
 build="$repo/build"
 cmake -S "$repo" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release > /dev/null
 cmake --build "$build"

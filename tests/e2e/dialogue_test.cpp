@@ -16,10 +16,10 @@ std::string Escaped(const std::string& text) {
   return std::regex_replace(text, special, R"(\$&)");
 }
 
-// Under LC_ALL=C: "." and no thousands separator.
-const std::string kNumber = R"((\d+\.\d{4}))";
-const std::string kKernelValue = R"((-?\d\.\d{17}E[+-]\d{4}))";
 const std::string kText = R"([^\r\n]*)";
+
+// Times and ratios are below 1000 here, so no thousands separator shows.
+std::string Number(char decimal) { return R"(\d+)" + Escaped(std::string(1, decimal)) + R"(\d{4})"; }
 
 const char* const kFloatLabels[] = {" Real    : ", " Real    : ", " Real48  : ", " Single  : ",
                                     " Double  : ", " Extended: ", " Currency: "};
@@ -27,30 +27,35 @@ const char* const kIntegerLabels[] = {" Integer : ", " Byte    : ", " ShortInt: 
                                       " SmallInt: ", " Cardinal: ", " LongWord: ", " LongInt : ",
                                       " Comp    : "};
 
-// The whole console, with a group for each machine value and each time.
-std::regex ConsolePattern(const std::string& directory) {
+// The whole console, with a group for each machine value, each kernel value
+// and each time.
+std::regex ConsolePattern(const std::string& directory, char decimal = '.') {
+  const std::string number = Number(decimal);
+  const std::string timeGroup = "(" + number + ")";
+  const std::string kernelValue =
+      R"((-?\d)" + Escaped(std::string(1, decimal)) + R"(\d{17}E[+-]\d{4}))";
   std::string p;
   p += Escaped("Benchmarktool zum Vergleich von Datentypen und Prozessoren unter Windows(R)\r\n");
   p += kText + "\r\n\r\n" + kText + "\r\n\r\n";
   p += Escaped("Hersteller des Prozessors  : ") + "(" + kText + ")\r\n";
   p += Escaped("Name des Prozessors        : ") + "(" + kText + ")\r\n";
-  p += Escaped("Takt des Prozessors in MHz : ") + R"((\d+|\d(?:\.\d+)?E\d+))" + "\r\n";
+  p += Escaped("Takt des Prozessors in MHz : ") + R"((\d+|\d(?:.\d+)?E\d+))" + "\r\n";
   p += Escaped("Anzahl Prozessoren         : ") + R"((\d+))" + "\r\n";
   p += Escaped("Betriebssystem             : ") + "(" + kText + ")\r\n";
   p += Escaped("Ihr K\xFCrzel (max 8 Zeichen) : \r\n");
   p += Escaped("Die Zeiten sowie ihre Angaben werden unter \"datacomp.txt\" gespeichert.\r\n");
   p += "Bitte senden Sie [^\r\n]*@[^\r\n]*\r\n\r\n";
   for (int run = 0; run < 7; ++run) {
-    p += kKernelValue + Escaped(kFloatLabels[run]) + " " + kNumber + " sek  ";
-    p += run == 0 ? Escaped("1 1x zum Warmlaufen!") : run == 1 ? "1" : R"(\d+\.\d{4})";
+    p += kernelValue + Escaped(kFloatLabels[run]) + " " + timeGroup + " sek  ";
+    p += run == 0 ? Escaped("1 1x zum Warmlaufen!") : run == 1 ? "1" : number;
     p += "\r\n";
   }
   p += "\r\n";
   for (int run = 0; run < 9; ++run) {
-    p += Escaped(kIntegerLabels[run]) + " " + kNumber + " sek  " + (run == 0 ? "1" : R"(\d+\.\d{4})");
+    p += Escaped(kIntegerLabels[run]) + " " + timeGroup + " sek  " + (run == 0 ? "1" : number);
     p += "\r\n";
   }
-  p += Escaped(" Int64   :  ") + kNumber + R"( sek  \d+\.\d{4})" + "\r\n";
+  p += Escaped(" Int64   :  ") + timeGroup + " sek  " + number + "\r\n";
   p += Escaped("\r\nSpeicherort : " + directory + "\r\n\r\nENTER zum Beenden");
   return std::regex(p);
 }
@@ -103,6 +108,21 @@ TEST_P(RealProgram, ConsoleRecordAndExitStatus) {
 }
 
 void PrintTo(const InitialsCase& c, std::ostream* os) { *os << c.name; }
+
+// Every printed and stored number takes the user's separators.
+TEST(RealProgramInGermany, CommaAsDecimalSeparator) {
+  const std::string directory = MakeWorkDirectory();
+  const Outcome outcome = RunToEnd(directory, "DE\r\n\r\n", "de_DE.UTF-8");
+  EXPECT_EQ(outcome.exitStatus, 0);
+  std::smatch console;
+  ASSERT_TRUE(std::regex_match(outcome.output, console, ConsolePattern(directory, ',')))
+      << outcome.output;
+  const std::vector<std::string> fields = Fields(ReadFile(directory + "/datacomp.txt"));
+  ASSERT_EQ(fields.size(), 22u);
+  for (int i = 6; i < 22; ++i) {
+    EXPECT_TRUE(std::regex_match(fields[i], std::regex(Number(',')))) << fields[i];
+  }
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Initials, RealProgram,
