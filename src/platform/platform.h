@@ -20,6 +20,7 @@ inline constexpr int kErrorPathNotFound = 3;
 inline constexpr int kErrorTooManyOpenFiles = 4;
 inline constexpr int kErrorAccessDenied = 5;
 inline constexpr int kErrorSharingViolation = 32;
+inline constexpr int kErrorBrokenPipe = 109;
 inline constexpr int kErrorDiskFull = 112;
 
 // Standard input, output and error. Text is code page 1252; a build whose

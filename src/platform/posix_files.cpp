@@ -30,6 +30,8 @@ int WindowsErrorCode(int posixErrno) {
     case ENOSPC:
     case EDQUOT:
       return kErrorDiskFull;
+    case EPIPE:  // its number would read as the sharing violation
+      return kErrorBrokenPipe;
     default:
       return posixErrno;
   }

@@ -48,17 +48,31 @@ const char* const kIntegerLabels[] = {" Integer : ", " Byte    : ", " ShortInt: 
                                       " SmallInt: ", " Cardinal: ", " LongWord: ", " LongInt : ",
                                       " Comp    : "};
 
-// The console of a run whose every timed run takes one second.
+// A machine as the fake platform describes it, and a clock from midnight on
+// (fine-grained 32-bit readings) on which every timed run takes one second.
+void Prepare(platform::FakePlatform& fake) {
+  fake.values["VendorIdentifier"].data = "GenuineIntel";
+  fake.values["ProcessorNameString"].data = "Intel(R) Pentium(R) 4 CPU 3.00GHz";
+  fake.values["Identifier"].data = "x86 Family 15 Model 4 Stepping 1";
+  fake.numberOfProcessors = 2;
+  fake.osVersion = platform::OsVersion{2, 5, 1, "Service Pack 2", ""};
+  fake.counterReadings = {1000, 1500001000};
+  fake.now = {0, 0, 0, 0};
+  fake.clockStepMilliseconds = 1000;
+}
+
+// The console of a run on the prepared machine.
 std::string ExpectedConsole() {
   std::string text;
   text += "Benchmarktool zum Vergleich von Datentypen und Prozessoren unter Windows(R)\r\n";
   text += std::string(texts::kBannerAttribution) + "\r\n\r\n";
   text += std::string(texts::kBannerTermsOfUse) + "\r\n\r\n";
-  text += "Hersteller des Prozessors  : Unbekannter Prozessorhersteller\r\n";
-  text += "Name des Prozessors        : Unbekannter Prozessor\r\n";
-  text += "Takt des Prozessors in MHz : 0\r\n";
-  text += "Anzahl Prozessoren         : 1\r\n";
-  text += "Betriebssystem             : Unbekannte Version\r\n";
+  text += "Hersteller des Prozessors  : GenuineIntel\r\n";
+  text += "Name des Prozessors        : Intel(R) Pentium(R) 4 CPU 3.00GHz/x86 Family 15 Model 4 "
+          "Stepping 1\r\n";
+  text += "Takt des Prozessors in MHz : 3000\r\n";
+  text += "Anzahl Prozessoren         : 2\r\n";
+  text += "Betriebssystem             : Windows XP Service Pack 2\r\n";
   text += "Ihr K\xFCrzel (max 8 Zeichen) : ";
   text += "\r\n";
   text += "Die Zeiten sowie ihre Angaben werden unter \"datacomp.txt\" gespeichert.\r\n";
@@ -78,7 +92,9 @@ std::string ExpectedConsole() {
 }
 
 std::string ExpectedRecord(const std::string& initials) {
-  std::string record = "Unbekannter Prozessorhersteller;Unbekannter Prozessor;0;1;Unbekannte Version;";
+  std::string record =
+      "GenuineIntel;Intel(R) Pentium(R) 4 CPU 3.00GHz/x86 Family 15 Model 4 Stepping 1;3000;2;"
+      "Windows XP Service Pack 2;";
   record += initials + ";";
   for (int i = 0; i < 16; ++i) record += "1.0000;";
   return record;
@@ -86,10 +102,7 @@ std::string ExpectedRecord(const std::string& initials) {
 
 class Dialogue : public ::testing::Test {
  protected:
-  Dialogue() {
-    fake_.now = {0, 0, 0, 0};  // fine-grained 32-bit readings near midnight
-    fake_.clockStepMilliseconds = 1000;
-  }
+  Dialogue() { Prepare(fake_); }
   ~Dialogue() override { LoadStartupControlWord(); }
 
   int Run() { return RunProgram(fake_.AsPlatform(), kOneStep); }
@@ -148,8 +161,7 @@ TEST_F(Dialogue, InitialsInTheRecord) {
   };
   for (const InitialsCase& c : cases) {
     platform::FakePlatform fake;
-    fake.now = {0, 0, 0, 0};
-    fake.clockStepMilliseconds = 1000;
+    Prepare(fake);
     fake.input = c.input;
     EXPECT_EQ(RunProgram(fake.AsPlatform(), kOneStep), 0) << c.name;
     EXPECT_EQ(fake.files[kResultsFileName].bytes, ExpectedRecord(c.stored)) << c.name;
@@ -165,15 +177,17 @@ TEST_F(Dialogue, ExistingFileIsAppendedTo) {
 }
 
 TEST_F(Dialogue, RecordCutAtAnErrorHoldsWholeBlocksOnly) {
-  // Run 2 (the reference) takes no time: the next ratio divides by zero.
-  fake_.clockStepMilliseconds = 0;
-  fake_.scriptedTimes = {{0, 0, 1, 0}, {0, 0, 2, 0}, {0, 0, 3, 0}, {0, 0, 3, 0},
-                         {0, 0, 4, 0}, {0, 0, 5, 0}};
+  // The Integer run (the reference) takes no time: the Byte ratio divides by
+  // zero with more than 128 bytes of the record written.
+  for (int run = 1; run <= 9; ++run) {
+    const int start = 2 * run;
+    fake_.scriptedTimes.push_back({0, 0, start, 0});
+    fake_.scriptedTimes.push_back({0, 0, run == 8 ? start : start + 1, 0});
+  }
   fake_.input = "ABC\r\n\r\n";
   EXPECT_EQ(Run(), 1);
-  // Fewer than 128 bytes of the record were written: none reached the file.
-  EXPECT_EQ(Record(), "");
-  EXPECT_EQ(fake_.closes, 1);  // released, nothing written
+  EXPECT_EQ(Record(), ExpectedRecord("ABC").substr(0, 128));
+  EXPECT_EQ(fake_.closes, 1);  // released without writing what it held
 }
 
 struct ReportCase {
@@ -196,6 +210,7 @@ TEST_F(Dialogue, ZeroReferenceTimeEndsAtTheNextRatio) {
   };
   for (const ReportCase& c : cases) {
     platform::FakePlatform fake;
+    Prepare(fake);
     fake.scriptedTimes = c.times;
     fake.input = "\r\n";
     EXPECT_EQ(RunProgram(fake.AsPlatform(), kOneStep), 1) << c.name;
@@ -228,8 +243,7 @@ TEST_F(Dialogue, HardwareFaultsReachTheReport) {
   };
   for (const FaultCase& c : cases) {
     platform::FakePlatform fake;
-    fake.now = {0, 0, 0, 0};
-    fake.clockStepMilliseconds = 1000;
+    Prepare(fake);
     int readings = 0;
     // The end of the Int64 run: its label is already on the console.
     fake.onClockRead = [&] {
@@ -241,6 +255,26 @@ TEST_F(Dialogue, HardwareFaultsReachTheReport) {
     const std::string tail = " Comp    :  1.0000 sek  1.0000\r\n Int64   :  ";
     EXPECT_EQ(fake.output.substr(fake.output.size() - tail.size()), tail) << c.name;
   }
+}
+
+TEST_F(Dialogue, ProbeTextWithASemicolonKeepsTheFieldsInPlace) {
+  fake_.values["VendorIdentifier"].data = "Genuine;Intel";
+  fake_.input = "ABC\r\n\r\n";
+  ASSERT_EQ(Run(), 0);
+  EXPECT_NE(fake_.output.find("Hersteller des Prozessors  : Genuine;Intel\r\n"), std::string::npos);
+  EXPECT_EQ(Record().substr(0, 14), "Genuine,Intel;");
+}
+
+TEST_F(Dialogue, RegistryErrorReportFollowsTheMachineLabel) {
+  fake_.values["ProcessorNameString"].type = platform::kRegDword;
+  EXPECT_EQ(Run(), 1);
+  const std::string tail = "Hersteller des Prozessors  : GenuineIntel\r\nName des Prozessors        : ";
+  EXPECT_EQ(fake_.output.substr(fake_.output.size() - tail.size()), tail);
+  EXPECT_TRUE(std::regex_match(
+      fake_.errorOutput,
+      std::regex("Exception ERegistryException in Modul datacomp\\.exe bei [0-9A-F]{8}\\.\r\n"
+                 "Ung\xFCltiger Datentyp f\xFCr 'ProcessorNameString'\\.\r\n\r\n")))
+      << fake_.errorOutput;
 }
 
 TEST_F(Dialogue, ReportIsConvertedForTheConsole) {
@@ -263,6 +297,7 @@ TEST_F(Dialogue, ResultsFileThatCannotBeOpenedEndsBeforeTheBanner) {
   };
   for (const auto& [file, message] : cases) {
     platform::FakePlatform fake;
+    Prepare(fake);
     fake.files[kResultsFileName] = file;
     EXPECT_EQ(RunProgram(fake.AsPlatform(), kOneStep), 1);
     EXPECT_EQ(fake.output, "");

@@ -11,7 +11,10 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <fstream>
 #include <string>
+
+#include "probe/machine_probes.h"
 
 namespace datacomp::platform {
 namespace {
@@ -27,7 +30,7 @@ TEST(WindowsErrorCode, MappedWhereTheProgramGivesTheCodeAMeaning) {
   const std::pair<int, int> cases[] = {
       {ENOENT, 2}, {ENOTDIR, 3}, {ENAMETOOLONG, 3}, {EMFILE, 4}, {ENFILE, 4},
       {EACCES, 5}, {EPERM, 5},   {EROFS, 5},        {EISDIR, 5}, {EWOULDBLOCK, 32},
-      {ENOSPC, 112}, {EDQUOT, 112}, {EIO, EIO},     {EBADF, EBADF},
+      {ENOSPC, 112}, {EDQUOT, 112}, {EPIPE, 109},   {EIO, EIO},  {EBADF, EBADF},
   };
   for (const auto& [posix, windows] : cases) EXPECT_EQ(WindowsErrorCode(posix), windows) << posix;
 }
@@ -169,6 +172,27 @@ TEST(PosixConsole, TerminalSpeaksUtf8) {
   EXPECT_NE(seen.find("K\xC3\xBCrzel|"), std::string::npos) << seen;
   // J ü r g e n, blank, euro (0x80), blank, "?" for the CJK character, LF.
   EXPECT_NE(seen.find("IN:4AFC7267656E2080203F0A|"), std::string::npos) << seen;
+}
+
+// The real estimate on this machine lies near the rate the system reports.
+TEST(PosixScheduler, RealEstimateIsNearTheReportedClockRate) {
+  std::ifstream cpuinfo("/proc/cpuinfo");
+  double reported = 0;
+  for (std::string line; std::getline(cpuinfo, line);) {
+    if (line.rfind("cpu MHz", 0) == 0) {
+      reported = std::stod(line.substr(line.find(':') + 1));
+      break;
+    }
+  }
+  if (reported == 0) GTEST_SKIP() << "the system reports no clock rate";
+  PosixScheduler scheduler;
+  const std::int32_t threadPriority = scheduler.GetThreadPriority();
+  const std::uint32_t priorityClass = scheduler.GetPriorityClass();
+  const auto estimate = static_cast<double>(ProcessorClockMHz(scheduler));
+  EXPECT_GT(estimate, reported * 0.75);
+  EXPECT_LT(estimate, reported * 1.25);
+  EXPECT_EQ(scheduler.GetThreadPriority(), threadPriority);
+  EXPECT_EQ(scheduler.GetPriorityClass(), priorityClass);
 }
 
 }  // namespace
