@@ -1,10 +1,15 @@
 #include "e2e/program_runner.h"
 
 #include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <termios.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -16,15 +21,18 @@ namespace {
 constexpr char kOutputName[] = ".stdout";
 constexpr char kErrorName[] = ".stderr";
 
-// Starts the program with standard input from `inputFd`, output and error to
-// files beside the work directory (so that they are not in it).
-int Spawn(const std::string& directory, int inputFd, const std::string& locale) {
+// Starts the program with standard input from `inputFd`, output to
+// `outputFd` or else a file, error to a file; the files lie beside the work
+// directory, not in it.
+int Spawn(const std::string& directory, int inputFd, const std::string& locale,
+          int outputFd = -1) {
   const std::vector<std::string> command = ProgramCommand();
   const pid_t pid = ::fork();
   if (pid < 0) throw std::runtime_error("fork failed");
   if (pid == 0) {
-    const int out = ::open((directory + "/../" + kOutputName).c_str(),
-                           O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const int out = outputFd >= 0 ? outputFd
+                                  : ::open((directory + "/../" + kOutputName).c_str(),
+                                           O_WRONLY | O_CREAT | O_TRUNC, 0644);
     const int err = ::open((directory + "/../" + kErrorName).c_str(),
                            O_WRONLY | O_CREAT | O_TRUNC, 0644);
     ::dup2(inputFd, 0);
@@ -91,6 +99,80 @@ Outcome RunToEnd(const std::string& directory, const std::string& input,
   const int pid = Spawn(directory, inputFd, locale);
   ::close(inputFd);
   return Collect(pid, directory);
+}
+
+RunningProgram::RunningProgram(const std::string& directory, const std::string& locale)
+    : directory_(directory) {
+  int fds[2];
+  if (::pipe(fds) != 0) throw std::runtime_error("pipe failed");
+  termios raw{};
+  ::cfmakeraw(&raw);
+  int terminal = -1;
+  if (::openpty(&terminalFd_, &terminal, nullptr, &raw, nullptr) != 0) {
+    throw std::runtime_error("openpty failed");
+  }
+  ::fcntl(fds[1], F_SETFD, FD_CLOEXEC);
+  ::fcntl(terminalFd_, F_SETFD, FD_CLOEXEC);
+  pid_ = Spawn(directory, fds[0], locale, terminal);
+  ::close(fds[0]);
+  ::close(terminal);
+  inputFd_ = fds[1];
+}
+
+RunningProgram::~RunningProgram() {
+  if (pid_ > 0) {
+    ::kill(pid_, SIGKILL);
+    Finish();
+  }
+  if (terminalFd_ >= 0) ::close(terminalFd_);
+}
+
+void RunningProgram::Type(const std::string& bytes) {
+  if (::write(inputFd_, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size())) {
+    throw std::runtime_error("typing failed");
+  }
+}
+
+void RunningProgram::ReadAvailableOutput() {
+  pollfd terminal{terminalFd_, POLLIN, 0};
+  char buffer[4096];
+  while (::poll(&terminal, 1, 0) > 0 && (terminal.revents & POLLIN) != 0) {
+    const ssize_t n = ::read(terminalFd_, buffer, sizeof buffer);
+    if (n <= 0) break;
+    output_.append(buffer, static_cast<std::size_t>(n));
+  }
+}
+
+bool RunningProgram::WaitForOutputEnding(const std::string& text, int seconds) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+  do {
+    ReadAvailableOutput();
+    if (output_.size() >= text.size() &&
+        output_.compare(output_.size() - text.size(), text.size(), text) == 0) {
+      return true;
+    }
+    ::usleep(50000);
+  } while (std::chrono::steady_clock::now() < deadline);
+  return false;
+}
+
+void RunningProgram::Signal(int signal) { ::kill(pid_, signal); }
+
+Outcome RunningProgram::Finish() {
+  if (inputFd_ >= 0) ::close(inputFd_);
+  inputFd_ = -1;
+  int status = 0;
+  while (::waitpid(pid_, &status, WNOHANG) == 0) {
+    ReadAvailableOutput();
+    ::usleep(20000);
+  }
+  ReadAvailableOutput();
+  pid_ = -1;
+  Outcome outcome;
+  outcome.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  outcome.output = output_;
+  outcome.error = ReadFile(directory_ + "/../" + kErrorName);
+  return outcome;
 }
 
 }  // namespace datacomp::e2e

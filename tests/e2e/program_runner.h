@@ -28,4 +28,31 @@ struct Outcome {
 Outcome RunToEnd(const std::string& directory, const std::string& input,
                  const std::string& locale = "C");
 
+// A run that goes on while the test watches it: standard input is a pipe the
+// test types into, standard output a terminal (so that every piece of text
+// shows at once), standard error a file.
+class RunningProgram {
+ public:
+  explicit RunningProgram(const std::string& directory, const std::string& locale = "C");
+  ~RunningProgram();
+  RunningProgram(const RunningProgram&) = delete;
+  RunningProgram& operator=(const RunningProgram&) = delete;
+
+  void Type(const std::string& bytes);
+  // Waits until the output ends with `text`; false after `seconds`.
+  bool WaitForOutputEnding(const std::string& text, int seconds);
+  void Signal(int signal);
+  // Closes standard input and waits for the end.
+  Outcome Finish();
+
+ private:
+  void ReadAvailableOutput();
+
+  std::string directory_;
+  int pid_ = -1;
+  int inputFd_ = -1;
+  int terminalFd_ = -1;
+  std::string output_;
+};
+
 }  // namespace datacomp::e2e
