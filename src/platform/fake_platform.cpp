@@ -153,7 +153,7 @@ void FakePlatform::CloseKey(RegistryKey) { ++keyCloses; }
 std::uint32_t FakePlatform::NumberOfProcessors() { return numberOfProcessors; }
 std::optional<OsVersion> FakePlatform::Version() { return osVersion; }
 
-std::uint64_t FakePlatform::ReadTimeStampCounter() {
+std::uint64_t FakePlatform::TimeStampCounter() {
   schedulerCalls.push_back("counter");
   if (onCounterRead) onCounterRead();
   if (counterReadings.empty()) return 0;

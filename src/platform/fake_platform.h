@@ -118,7 +118,7 @@ class FakePlatform final : public Console,
   std::uint32_t priorityClass = 0x20;
   std::int32_t threadPriority = 0;
   std::vector<std::string> schedulerCalls;
-  std::uint64_t ReadTimeStampCounter() override;
+  std::uint64_t TimeStampCounter() override;
   std::uint32_t GetPriorityClass() override;
   void SetPriorityClass(std::uint32_t value) override;
   std::int32_t GetThreadPriority() override;

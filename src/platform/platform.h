@@ -140,7 +140,7 @@ inline constexpr std::int32_t kThreadPriorityTimeCritical = 15;
 class Scheduler {
  public:
   virtual ~Scheduler() = default;
-  virtual std::uint64_t ReadTimeStampCounter() = 0;  // rdtsc; may fault
+  virtual std::uint64_t TimeStampCounter() = 0;  // rdtsc; may fault
   virtual std::uint32_t GetPriorityClass() = 0;
   virtual void SetPriorityClass(std::uint32_t priorityClass) = 0;
   virtual std::int32_t GetThreadPriority() = 0;

@@ -87,7 +87,7 @@ class PosixSystemInfo final : public SystemInfo {
 
 class PosixScheduler final : public Scheduler {
  public:
-  std::uint64_t ReadTimeStampCounter() override;
+  std::uint64_t TimeStampCounter() override;
   std::uint32_t GetPriorityClass() override;
   void SetPriorityClass(std::uint32_t priorityClass) override;
   std::int32_t GetThreadPriority() override;

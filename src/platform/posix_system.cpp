@@ -75,7 +75,7 @@ std::optional<OsVersion> PosixSystemInfo::Version() {
 // The process's nice value stands for its priority class (nice + 21, never the
 // realtime class's number); the thread's policy and priority for its priority
 // (policy × 256 + priority, never the time-critical number).
-std::uint64_t PosixScheduler::ReadTimeStampCounter() { return __rdtsc(); }
+std::uint64_t PosixScheduler::TimeStampCounter() { return __rdtsc(); }
 
 std::uint32_t PosixScheduler::GetPriorityClass() {
   errno = 0;

@@ -28,9 +28,9 @@ std::uint64_t TicksAtHighestPriority(platform::Scheduler& scheduler) {
   std::uint64_t ticks = 0;
   try {
     scheduler.Sleep(kSettlingSleepMilliseconds);
-    const std::uint64_t start = scheduler.ReadTimeStampCounter();
+    const std::uint64_t start = scheduler.TimeStampCounter();
     scheduler.Sleep(kMeasurementSleepMilliseconds);
-    ticks = scheduler.ReadTimeStampCounter() - start;
+    ticks = scheduler.TimeStampCounter() - start;
   } catch (...) {
     restore();
     throw;

@@ -2,6 +2,7 @@
 // redirected input and output.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <regex>
 #include <string>
 #include <vector>
@@ -56,7 +57,7 @@ std::regex ConsolePattern(const std::string& directory, char decimal = '.') {
     p += "\r\n";
   }
   p += Escaped(" Int64   :  ") + timeGroup + " sek  " + number + "\r\n";
-  p += Escaped("\r\nSpeicherort : " + directory + "\r\n\r\nENTER zum Beenden");
+  p += Escaped("\r\nSpeicherort : " + ShownPath(directory) + "\r\n\r\nENTER zum Beenden");
   return std::regex(p);
 }
 
@@ -108,6 +109,31 @@ TEST_P(RealProgram, ConsoleRecordAndExitStatus) {
 }
 
 void PrintTo(const InitialsCase& c, std::ostream* os) { *os << c.name; }
+
+// The seven floating-point values of a run, in order.
+std::vector<std::string> KernelValues(const std::string& output) {
+  static const std::regex value(R"((-?\d\.\d{17}E[+-]\d{4}) (Real|Single|Double|Extended|Currency))");
+  std::vector<std::string> values;
+  for (auto it = std::sregex_iterator(output.begin(), output.end(), value);
+       it != std::sregex_iterator(); ++it) {
+    values.push_back((*it)[1].str());
+  }
+  return values;
+}
+
+// Both builds run the same x87 code: the same values on the same machine.
+TEST(BothBuilds, PrintTheSameFloatingPointValues) {
+  const char* other = std::getenv("DATACOMP_OTHER_COMMAND");
+  ASSERT_NE(other, nullptr) << "DATACOMP_OTHER_COMMAND names the other build";
+  const Outcome thisBuild = RunToEnd(MakeWorkDirectory(), "\r\n\r\n");
+  ::setenv("DATACOMP_COMMAND", other, 1);
+  const Outcome otherBuild = RunToEnd(MakeWorkDirectory(), "\r\n\r\n");
+  ASSERT_EQ(thisBuild.exitStatus, 0);
+  ASSERT_EQ(otherBuild.exitStatus, 0);
+  const std::vector<std::string> values = KernelValues(thisBuild.output);
+  EXPECT_EQ(values.size(), 7u) << thisBuild.output;
+  EXPECT_EQ(KernelValues(otherBuild.output), values);
+}
 
 // Every printed and stored number takes the user's separators.
 TEST(RealProgramInGermany, CommaAsDecimalSeparator) {

@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
@@ -19,6 +20,21 @@ namespace datacomp::e2e {
 namespace {
 
 constexpr char kOutputName[] = ".stdout";
+
+// What a terminal shows without its control sequences (ESC [ ... letter),
+// which Wine's console writes around the text.
+std::string WithoutTerminalControls(const std::string& text) {
+  std::string shown;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\x1B' && i + 1 < text.size() && text[i + 1] == '[') {
+      i += 2;
+      while (i < text.size() && !std::isalpha(static_cast<unsigned char>(text[i]))) ++i;
+      continue;
+    }
+    shown += text[i];
+  }
+  return shown;
+}
 constexpr char kErrorName[] = ".stderr";
 
 // Starts the program with standard input from `inputFd`, output to
@@ -68,6 +84,21 @@ std::vector<std::string> ProgramCommand() {
   std::istringstream words(command);
   for (std::string word; words >> word;) parts.push_back(word);
   return parts;
+}
+
+std::string ProgramName() {
+  const std::string path = ProgramCommand().back();
+  return path.substr(path.rfind('/') + 1);
+}
+
+std::string ShownPath(const std::string& directory) {
+  const std::string name = ProgramName();
+  if (name.size() < 4 || name.compare(name.size() - 4, 4, ".exe") != 0) return directory;
+  std::string shown = "Z:" + directory;
+  for (char& c : shown) {
+    if (c == '/') c = '\\';
+  }
+  return shown;
 }
 
 std::string MakeWorkDirectory() {
@@ -147,8 +178,9 @@ bool RunningProgram::WaitForOutputEnding(const std::string& text, int seconds) {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
   do {
     ReadAvailableOutput();
-    if (output_.size() >= text.size() &&
-        output_.compare(output_.size() - text.size(), text.size(), text) == 0) {
+    const std::string shown = WithoutTerminalControls(output_);
+    if (shown.size() >= text.size() &&
+        shown.compare(shown.size() - text.size(), text.size(), text) == 0) {
       return true;
     }
     ::usleep(50000);

@@ -11,6 +11,13 @@ namespace datacomp::e2e {
 // (for example a Windows executable behind its loader).
 std::vector<std::string> ProgramCommand();
 
+// The program's own file name, as its error report names it.
+std::string ProgramName();
+
+// A directory as the program shows it: a Windows program under Wine sees
+// the root as drive Z:.
+std::string ShownPath(const std::string& directory);
+
 // A new empty directory below the system's temporary directory.
 std::string MakeWorkDirectory();
 
