@@ -9,19 +9,18 @@ repo=$(cd "$(dirname "$0")/.." && pwd)
 "$repo/scripts/generate-locales.sh"
 
 # The Windows build: cross-compiled, its programs run under Wine in a prefix
-# of the build's own, served by one wineserver that is kept apart from the
-# test runner's pipes and ended at the end.
+# of the build's own. One wineserver and Wine's background services are
+# started here, apart from the test runner's pipes (a Wine process started by
+# a test would keep the test's output pipe open), and ended at the end.
 windows="$repo/build-windows"
 cmake -S "$repo" -B "$windows" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64-x86_64.cmake" \
   -DDATACOMP_BUILD_BENCH=OFF -DDATACOMP_TEST_PREFIX=windows. > /dev/null
 export WINEPREFIX="$windows/wine-prefix" WINEDEBUG=-all
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  /usr/lib/wine/wine64 wineboot --init > /dev/null 2>&1 < /dev/null
-  /usr/lib/wine/wineserver -w
-fi
+mkdir -p "$WINEPREFIX"
 /usr/lib/wine/wineserver -p > /dev/null 2>&1 < /dev/null
 trap '/usr/lib/wine/wineserver -k > /dev/null 2>&1 || true' EXIT
+/usr/lib/wine/wine64 wineboot --init > /dev/null 2>&1 < /dev/null
 cmake --build "$windows"
 
 native="$repo/build"
