@@ -27,16 +27,22 @@ void Prepare() {
   StandardOutput().Attach(Console());
 }
 
-void IntegerKernelSteps(benchmark::State& state, void (*kernel)()) {
+// Runs `kernel` for `steps` steps per iteration under its own step limit.
+void KernelSteps(benchmark::State& state, void (*kernel)(), volatile std::int32_t& limit,
+                 std::int32_t steps) {
   Prepare();
-  IntegerStepLimit = kSteps - 1;
+  limit = steps - 1;
   for (auto _ : state) {
     StepCounter = 0;
     kernel();
+    Console().output.clear();
   }
   state.counters["step"] = benchmark::Counter(
-      kSteps, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
-  Console().output.clear();
+      steps, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+void IntegerKernelSteps(benchmark::State& state, void (*kernel)()) {
+  KernelSteps(state, kernel, IntegerStepLimit, kSteps);
 }
 
 BENCHMARK_CAPTURE(IntegerKernelSteps, Integer, KernelInteger);
@@ -51,15 +57,7 @@ BENCHMARK_CAPTURE(IntegerKernelSteps, Comp, KernelComp);
 BENCHMARK_CAPTURE(IntegerKernelSteps, Int64, KernelInt64);
 
 void FloatKernelSteps(benchmark::State& state, void (*kernel)()) {
-  Prepare();
-  FloatStepLimit = kSteps / 10 - 1;
-  for (auto _ : state) {
-    StepCounter = 0;
-    kernel();
-    Console().output.clear();
-  }
-  state.counters["step"] = benchmark::Counter(
-      kSteps / 10, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+  KernelSteps(state, kernel, FloatStepLimit, kSteps / 10);
 }
 
 BENCHMARK_CAPTURE(FloatKernelSteps, Real, KernelReal);

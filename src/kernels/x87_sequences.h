@@ -3,26 +3,21 @@
 // and the kernel steps run exactly the same instructions.
 #pragma once
 
-// st(0) := sin st(0); an operand outside the unit's range (C2 set) gives +0.
-// Clobbers ax and the flags.
-#define DATACOMP_X87_SINE \
-  "fsin\n\t"              \
-  "fnstsw %%ax\n\t"       \
-  "testw $0x400, %%ax\n\t" \
-  "jz 1f\n\t"             \
-  "fstp %%st(0)\n\t"      \
-  "fldz\n"                \
+// An operand outside the unit's range (FSIN and FCOS set C2 and leave it in
+// st(0)) is replaced by +0. Clobbers ax and the flags.
+#define DATACOMP_X87_OUT_OF_RANGE_GIVES_ZERO \
+  "fnstsw %%ax\n\t"                         \
+  "testw $0x400, %%ax\n\t"                  \
+  "jz 1f\n\t"                               \
+  "fstp %%st(0)\n\t"                        \
+  "fldz\n"                                   \
   "1:\n\t"
 
-// st(0) := cos st(0), with the same out-of-range rule.
-#define DATACOMP_X87_COSINE \
-  "fcos\n\t"                \
-  "fnstsw %%ax\n\t"         \
-  "testw $0x400, %%ax\n\t"  \
-  "jz 1f\n\t"               \
-  "fstp %%st(0)\n\t"        \
-  "fldz\n"                  \
-  "1:\n\t"
+// st(0) := sin st(0), or +0 out of range.
+#define DATACOMP_X87_SINE "fsin\n\t" DATACOMP_X87_OUT_OF_RANGE_GIVES_ZERO
+
+// st(0) := cos st(0), or +0 out of range.
+#define DATACOMP_X87_COSINE "fcos\n\t" DATACOMP_X87_OUT_OF_RANGE_GIVES_ZERO
 
 // st(0) := e^st(0): y = x·log2 e, n = round(y), f = y - n, 2^f by F2XM1 and
 // one added, scaled by 2^n.
