@@ -6,7 +6,7 @@ here=$(pwd)
 repo=$(cd "$(dirname "$0")/.." && pwd)
 "$repo/scripts/install-packages.sh" g++ cmake ninja-build
 cmake -S "$repo" -B "$repo/build-release" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DDATACOMP_BUILD_TESTS=OFF -DDATACOMP_BUILD_BENCH=OFF > /dev/null
+  -DDATACOMP_BUILD_TESTS=OFF -DDATACOMP_BUILD_BENCH=OFF -DDATACOMP_BUILD_REPORT=OFF > /dev/null
 cmake --build "$repo/build-release" --target datacomp
 cd "$here"
 exec "$repo/build-release/src/datacomp"

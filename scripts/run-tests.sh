@@ -4,8 +4,9 @@
 # Windows build under Wine. Safe to run again.
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
-"$repo/scripts/install-packages.sh" g++ cmake ninja-build libgtest-dev libgmock-dev googletest \
-  libbenchmark-dev locales e2fsprogs g++-mingw-w64-x86-64-posix wine64
+"$repo/scripts/install-packages.sh" g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev \
+  googletest libbenchmark-dev locales e2fsprogs g++-mingw-w64-x86-64-posix wine64 \
+  libcli11-dev nlohmann-json3-dev libfmt-dev libtinyxml2-dev libcsv-dev librsvg2-bin
 "$repo/scripts/generate-locales.sh"
 
 # The Windows build: cross-compiled, its programs run under Wine in a prefix
