@@ -9,7 +9,7 @@ inline constexpr char kResultsMailAddress[] = "ergebnisse@datacomp.example";
 inline constexpr char kBannerTitle[] =
     "Benchmarktool zum Vergleich von Datentypen und Prozessoren unter Windows(R)";
 inline constexpr char kBannerAttribution[] =
-    "datacomp - Neufassung in C++ vom datacomp-Team, 2026";
+    "datacomp 1.0 - Datentypen-Benchmark vom datacomp-Team, 2026";
 inline constexpr char kBannerTermsOfUse[] =
     "Freie Nutzung und Weitergabe; Benutzung auf eigene Gefahr, ohne Gew\xE4hr.";
 

@@ -82,6 +82,13 @@ TEST(FixedFormat, Cases) {
   for (const FormatCase& c : cases) EXPECT_EQ(Fixed(c.value), c.text) << c.text;
 }
 
+TEST(FixedFormat, CommaDecimalAndNoGrouping) {
+  SeparatorsScope separators(',', '.');
+  EXPECT_EQ(Fixed(2394.6L), "2395");
+  EXPECT_EQ(Fixed(12345.6L), "1,235E4");
+  EXPECT_EQ(Fixed(9999.7L), "1E4");
+}
+
 TEST(ExponentFormat, Cases) {
   SeparatorsScope separators('.', ',');
   const FormatCase cases[] = {

@@ -2,7 +2,10 @@
 // redirected input and output.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdlib>
+#include <sstream>
 #include <regex>
 #include <string>
 #include <vector>
@@ -109,6 +112,48 @@ TEST_P(RealProgram, ConsoleRecordAndExitStatus) {
 }
 
 void PrintTo(const InitialsCase& c, std::ostream* os) { *os << c.name; }
+
+std::string CpuinfoValue(const std::string& key) {
+  std::istringstream lines(ReadFile("/proc/cpuinfo"));
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind(key, 0) == 0 && line.find(':') != std::string::npos) {
+      return line.substr(line.find(':') + 2);
+    }
+  }
+  return {};
+}
+
+// The machine lines name this machine as the build's system reports it.
+TEST(RealProgram, MachineLinesNameThisMachine) {
+  const std::string directory = MakeWorkDirectory();
+  const Outcome outcome = RunToEnd(directory, "\r\n\r\n");
+  std::smatch console;
+  ASSERT_TRUE(std::regex_match(outcome.output, console, ConsolePattern(directory)));
+  const std::string vendor = console[1];
+  const std::string name = console[2];
+  const double megahertz = std::stod(console[3]);
+  const int count = std::stoi(console[4]);
+  const std::string system = console[5];
+  EXPECT_EQ(count, static_cast<int>(::sysconf(_SC_NPROCESSORS_ONLN)));
+  EXPECT_EQ(vendor, CpuinfoValue("vendor_id"));
+  EXPECT_NE(name.find('/'), std::string::npos);
+  EXPECT_NE(name.find(" Family " + CpuinfoValue("cpu family") + " Model " + CpuinfoValue("model") +
+                      " Stepping " + CpuinfoValue("stepping")),
+            std::string::npos)
+      << name;
+  const std::string reported = CpuinfoValue("cpu MHz");
+  if (!reported.empty()) {
+    EXPECT_NEAR(megahertz, std::stod(reported), std::stod(reported) * 0.25);
+  }
+  if (ShownPath("/") == "/") {
+    EXPECT_EQ(name.rfind(CpuinfoValue("model name") + "/", 0), 0u) << name;
+    EXPECT_EQ(system.rfind("Linux ", 0), 0u) << system;
+  } else {
+    // A new Wine prefix reports version 6.1 with "Service Pack 1": after
+    // Windows XP, so no name of the table.
+    EXPECT_EQ(system, "Unbekannte Version Service Pack 1");
+  }
+}
 
 // The seven floating-point values of a run, in order.
 std::vector<std::string> KernelValues(const std::string& output) {

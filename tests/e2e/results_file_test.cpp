@@ -74,6 +74,8 @@ TEST(ResultsFile, DirectoryOfThatNameEndsTheExecutionBeforeTheBanner) {
   EXPECT_EQ(outcome.exitStatus, 1);
   EXPECT_EQ(outcome.output, "");
   EXPECT_TRUE(IsInOutReport(outcome.error, "Dateizugriff verweigert\\."));
+  // The code location is an offset in the image: the same at every run.
+  EXPECT_EQ(RunToEnd(directory, "AB\r\n\r\n").error, outcome.error);
 }
 
 TEST(ResultsFile, ReadOnlyFileEndsTheExecutionBeforeTheBannerAndStaysAsItWas) {
