@@ -105,8 +105,9 @@ class Dialogue {
     const auto endTime = static_cast<float>(TimeOfDay(platform_.clock));
     const float elapsedSeconds = ElapsedSecondsBetween(startTime, endTime);
 
+    const std::string timeText = NumberText(elapsedSeconds);
     std::string line = run.labelBeforeRun ? std::string() : std::string(run.label) + " ";
-    line += NumberText(elapsedSeconds);
+    line += timeText;
     line += texts::kSecondsUnit;
     switch (run.role) {
       case RunRole::WarmUp:
@@ -121,7 +122,7 @@ class Dialogue {
         break;
     }
     PrintLine(line);
-    if (run.role != RunRole::WarmUp) results_.Write(NumberText(elapsedSeconds) + ";");
+    if (run.role != RunRole::WarmUp) results_.Write(timeText + ";");
   }
 
   void Closing() {

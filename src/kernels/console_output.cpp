@@ -18,17 +18,16 @@ void ConsoleOutput::Write(std::string_view text) {
   buffer_.Add(text, [this](std::string_view block) { CheckInOut(console_->WriteOutput(block)); });
 }
 
-void ConsoleOutput::Flush() {
+int ConsoleOutput::WriteHeld() {
   const std::string_view held = buffer_.Held();
   buffer_.Clear();
-  if (!held.empty()) CheckInOut(console_->WriteOutput(held));
+  return held.empty() ? 0 : console_->WriteOutput(held);
 }
 
+void ConsoleOutput::Flush() { CheckInOut(WriteHeld()); }
+
 void ConsoleOutput::FlushQuietly() {
-  if (console_ == nullptr) return;
-  const std::string_view held = buffer_.Held();
-  buffer_.Clear();
-  if (!held.empty()) console_->WriteOutput(held);
+  if (console_ != nullptr) WriteHeld();
 }
 
 ConsoleOutput& StandardOutput() {

@@ -22,6 +22,8 @@ class ConsoleOutput {
   void FlushQuietly();
 
  private:
+  int WriteHeld();  // what redirected output still holds; an error code
+
   platform::Console* console_ = nullptr;
   bool immediate_ = true;
   BlockBuffer buffer_;

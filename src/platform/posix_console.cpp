@@ -9,22 +9,6 @@
 #include "platform/posix_platform.h"
 
 namespace datacomp::platform {
-namespace {
-
-int WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return WindowsErrorCode(errno);
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(n));
-  }
-  return 0;
-}
-
-}  // namespace
-
 bool LocaleUsesUtf8() {
   locale_t locale = ::newlocale(LC_CTYPE_MASK, "", static_cast<locale_t>(0));
   if (locale == static_cast<locale_t>(0)) return false;
@@ -41,11 +25,15 @@ PosixConsole::PosixConsole()
 bool PosixConsole::OutputIsConsole() { return outputIsTerminal_; }
 
 int PosixConsole::WriteOutput(std::string_view bytes) {
-  if (outputIsTerminal_ && utf8Locale_) return WriteAll(STDOUT_FILENO, Cp1252ToUtf8(bytes));
-  return WriteAll(STDOUT_FILENO, bytes);
+  if (outputIsTerminal_ && utf8Locale_) {
+    return WriteAllBytes(STDOUT_FILENO, Cp1252ToUtf8(bytes));
+  }
+  return WriteAllBytes(STDOUT_FILENO, bytes);
 }
 
-int PosixConsole::WriteError(std::string_view bytes) { return WriteAll(STDERR_FILENO, bytes); }
+int PosixConsole::WriteError(std::string_view bytes) {
+  return WriteAllBytes(STDERR_FILENO, bytes);
+}
 
 int PosixConsole::ReadInput(char* buffer, std::size_t capacity, std::size_t& received) {
   received = 0;

@@ -88,9 +88,9 @@ int PosixFileSystem::Create(const std::string& name, FileHandle& handle) {
   return 0;
 }
 
-int PosixFileSystem::Write(FileHandle handle, std::string_view bytes) {
+int WriteAllBytes(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
-    const ssize_t n = ::write(static_cast<int>(handle), bytes.data(), bytes.size());
+    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
     if (n < 0) {
       if (errno == EINTR) continue;
       return WindowsErrorCode(errno);
@@ -98,6 +98,10 @@ int PosixFileSystem::Write(FileHandle handle, std::string_view bytes) {
     bytes.remove_prefix(static_cast<std::size_t>(n));
   }
   return 0;
+}
+
+int PosixFileSystem::Write(FileHandle handle, std::string_view bytes) {
+  return WriteAllBytes(static_cast<int>(handle), bytes);
 }
 
 int PosixFileSystem::Close(FileHandle handle) {

@@ -13,6 +13,10 @@ namespace datacomp::platform {
 // errno to the Windows code the program knows, or errno itself.
 int WindowsErrorCode(int posixErrno);
 
+// Writes every byte to `fd`, going on after partial writes and interrupts;
+// returns an error code. The console and the results file both write so.
+int WriteAllBytes(int fd, std::string_view bytes);
+
 // True when the user's locale (LC_ALL, LC_CTYPE, LANG) uses UTF-8.
 bool LocaleUsesUtf8();
 

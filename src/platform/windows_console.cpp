@@ -5,32 +5,17 @@
 #include "platform/windows_platform.h"
 
 namespace datacomp::platform {
-namespace {
-
-int WriteAll(DWORD stream, std::string_view bytes) {
-  const HANDLE handle = ::GetStdHandle(stream);
-  while (!bytes.empty()) {
-    DWORD written = 0;
-    if (!::WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) {
-      return static_cast<int>(::GetLastError());
-    }
-    if (written == 0) return ERROR_WRITE_FAULT;  // no progress: never loop for ever
-    bytes.remove_prefix(written);
-  }
-  return 0;
-}
-
-}  // namespace
-
 bool WindowsConsole::OutputIsConsole() {
   return ::GetFileType(::GetStdHandle(STD_OUTPUT_HANDLE)) == FILE_TYPE_CHAR;
 }
 
 int WindowsConsole::WriteOutput(std::string_view bytes) {
-  return WriteAll(STD_OUTPUT_HANDLE, bytes);
+  return WriteAllBytes(::GetStdHandle(STD_OUTPUT_HANDLE), bytes);
 }
 
-int WindowsConsole::WriteError(std::string_view bytes) { return WriteAll(STD_ERROR_HANDLE, bytes); }
+int WindowsConsole::WriteError(std::string_view bytes) {
+  return WriteAllBytes(::GetStdHandle(STD_ERROR_HANDLE), bytes);
+}
 
 int WindowsConsole::ReadInput(char* buffer, std::size_t capacity, std::size_t& received) {
   DWORD read = 0;

@@ -50,17 +50,20 @@ int WindowsFileSystem::Create(const std::string& name, FileHandle& handle) {
   return 0;
 }
 
-int WindowsFileSystem::Write(FileHandle handle, std::string_view bytes) {
+int WriteAllBytes(void* handle, std::string_view bytes) {
   while (!bytes.empty()) {
     DWORD written = 0;
-    if (!::WriteFile(HandleOf(handle), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                     nullptr)) {
+    if (!::WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) {
       return LastError();
     }
     if (written == 0) return ERROR_WRITE_FAULT;  // no progress: never loop for ever
     bytes.remove_prefix(written);
   }
   return 0;
+}
+
+int WindowsFileSystem::Write(FileHandle handle, std::string_view bytes) {
+  return WriteAllBytes(HandleOf(handle), bytes);
 }
 
 int WindowsFileSystem::Close(FileHandle handle) {

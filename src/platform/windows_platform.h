@@ -5,6 +5,10 @@
 
 namespace datacomp::platform {
 
+// Writes every byte to a handle (a HANDLE), going on after partial writes;
+// returns a Windows error code. The console and the results file both write so.
+int WriteAllBytes(void* handle, std::string_view bytes);
+
 class WindowsConsole final : public Console {
  public:
   bool OutputIsConsole() override;

@@ -204,9 +204,7 @@ std::string HtmlPage(const Evaluation& evaluation) {
                         m + 1);
   }
   html += "</tr>\n";
-  const auto factor = [](const std::optional<double>& value) {
-    return value ? fmt::format("{:.2f}", *value) : std::string("–");
-  };
+  const NumberStyle plain;
   for (std::size_t t = 0; t < kRecordTypes.size(); ++t) {
     html += fmt::format("<tr><td>{}</td>", kRecordTypes[t].name);
     for (const MachineResult& machine : evaluation.machines) {
@@ -214,7 +212,7 @@ std::string HtmlPage(const Evaluation& evaluation) {
       html += fmt::format("<td class=\"n{}\">{:.4f}{}</td><td class=\"n\">{}</td>"
                           "<td class=\"n\">{}</td>",
                           type.unstable ? " instabil" : "", type.medianSeconds,
-                          type.unstable ? " !" : "", factor(type.ratio), factor(type.speed));
+                          type.unstable ? " !" : "", FactorText(type.ratio, plain), FactorText(type.speed, plain));
     }
     html += "</tr>\n";
   }

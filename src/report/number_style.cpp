@@ -30,4 +30,8 @@ std::string FormatFixed(double value, int decimals, const NumberStyle& style) {
   return text;
 }
 
+std::string FactorText(const std::optional<double>& factor, const NumberStyle& style) {
+  return factor ? FormatFixed(*factor, 2, style) : "–";
+}
+
 }  // namespace datacomp::report

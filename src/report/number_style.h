@@ -2,6 +2,7 @@
 // locale on the terminal, "." and none in the exports.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace datacomp::report {
@@ -15,5 +16,8 @@ struct NumberStyle {
 };
 
 std::string FormatFixed(double value, int decimals, const NumberStyle& style);
+
+// A ratio or speed with two decimals, "–" where there is none.
+std::string FactorText(const std::optional<double>& factor, const NumberStyle& style);
 
 }  // namespace datacomp::report

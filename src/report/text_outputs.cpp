@@ -9,7 +9,6 @@ namespace datacomp::report {
 namespace {
 
 constexpr int kTimeDecimals = 4;
-constexpr int kFactorDecimals = 2;
 
 const char* GroupName(TypeGroup group) {
   return group == TypeGroup::FloatingPoint ? "Gleitkomma" : "Ganzzahl";
@@ -23,10 +22,6 @@ std::string InitialsList(const MachineResult& machine) {
   }
   if (machine.moreInitials > 0) text += fmt::format(" und {} weitere", machine.moreInitials);
   return text;
-}
-
-std::string Optional(const std::optional<double>& value, const NumberStyle& style) {
-  return value ? FormatFixed(*value, kFactorDecimals, style) : "–";
 }
 
 // Column width counted in characters, not UTF-8 bytes.
@@ -93,8 +88,8 @@ std::string TerminalTable(const Evaluation& evaluation, const NumberStyle& style
       const TypeResult& type = machine.types[t];
       const std::string median = FormatFixed(type.medianSeconds, kTimeDecimals, style) +
                                  (type.unstable ? "!" : " ");
-      text += " | " + PadLeft(median, kColumn) + PadLeft(Optional(type.ratio, style), kColumn) +
-              PadLeft(Optional(type.speed, style), kColumn);
+      text += " | " + PadLeft(median, kColumn) + PadLeft(FactorText(type.ratio, style), kColumn) +
+              PadLeft(FactorText(type.speed, style), kColumn);
     }
     text += "\n";
   }
@@ -124,8 +119,8 @@ std::string MarkdownExport(const Evaluation& evaluation) {
       const TypeResult& type = machine.types[t];
       text += fmt::format(" {}{} | {} | {} |",
                           FormatFixed(type.medianSeconds, kTimeDecimals, plain),
-                          type.unstable ? " !" : "", Optional(type.ratio, plain),
-                          Optional(type.speed, plain));
+                          type.unstable ? " !" : "", FactorText(type.ratio, plain),
+                          FactorText(type.speed, plain));
     }
     text += "\n";
   }

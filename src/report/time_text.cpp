@@ -46,7 +46,8 @@ std::variant<Ticks, std::string> ParseTimeText(std::string_view text) {
     // A thousands separator: after a first group of one to three digits, then
     // always the same character between groups of three.
     const bool firstSeparator = !grouped;
-    if (IsLetter(c) || c == decimalSeparator || groupDigits == 0 || (firstSeparator && groupDigits > 3) ||
+    if (IsLetter(c) || c == decimalSeparator || groupDigits == 0 ||
+        (firstSeparator && groupDigits > 3) ||
         (!firstSeparator && (groupDigits != 3 || c != thousandsSeparator))) {
       return std::string("falsche Zifferngruppen");
     }
@@ -55,8 +56,9 @@ std::variant<Ticks, std::string> ParseTimeText(std::string_view text) {
     groupDigits = 0;
   }
   if (grouped && groupDigits != 3) return std::string("falsche Zifferngruppen");
-  const std::int64_t ticks = value * 10000 + (decimals[0] - '0') * 1000 + (decimals[1] - '0') * 100 +
-          (decimals[2] - '0') * 10 + (decimals[3] - '0');
+  const std::int64_t ticks = value * 10000 + (decimals[0] - '0') * 1000 +
+                             (decimals[1] - '0') * 100 + (decimals[2] - '0') * 10 +
+                             (decimals[3] - '0');
   if (ticks > std::numeric_limits<Ticks>::max()) {
     return std::string("Zeit außerhalb des Bereichs");
   }

@@ -65,14 +65,21 @@ int Spawn(const std::string& directory, int inputFd, const std::string& locale,
   return pid;
 }
 
+// A finished run: its wait status as a shell shows it, what it wrote, and
+// standard error from its file beside the work directory.
+Outcome OutcomeOf(int waitStatus, std::string output, const std::string& directory) {
+  Outcome outcome;
+  outcome.exitStatus =
+      WIFEXITED(waitStatus) ? WEXITSTATUS(waitStatus) : 128 + WTERMSIG(waitStatus);
+  outcome.output = std::move(output);
+  outcome.error = ReadFile(directory + "/../" + kErrorName);
+  return outcome;
+}
+
 Outcome Collect(int pid, const std::string& directory) {
   int status = 0;
   ::waitpid(pid, &status, 0);
-  Outcome outcome;
-  outcome.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-  outcome.output = ReadFile(directory + "/../" + kOutputName);
-  outcome.error = ReadFile(directory + "/../" + kErrorName);
-  return outcome;
+  return OutcomeOf(status, ReadFile(directory + "/../" + kOutputName), directory);
 }
 
 }  // namespace
@@ -200,11 +207,7 @@ Outcome RunningProgram::Finish() {
   }
   ReadAvailableOutput();
   pid_ = -1;
-  Outcome outcome;
-  outcome.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-  outcome.output = output_;
-  outcome.error = ReadFile(directory_ + "/../" + kErrorName);
-  return outcome;
+  return OutcomeOf(status, output_, directory_);
 }
 
 }  // namespace datacomp::e2e
