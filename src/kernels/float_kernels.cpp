@@ -33,28 +33,26 @@ void KernelReal() {
   RunRealKernel([](volatile double& x) { DoubleStep(x); });
 }
 
-void KernelDouble() {
-  DoubleValue = 1.0E10;
+namespace {
+
+// The loop of a kernel whose variable the unit loads and stores itself.
+template <class Value, class Step>
+[[gnu::always_inline]] inline void RunPlainKernel(volatile Value& variable, Step step) {
+  variable = 1.0E10;
   do {
-    DoubleStep(DoubleValue);
+    step(variable);
   } while (StepTest(FloatStepLimit));
-  PrintFinalValue(DoubleValue);
+  PrintFinalValue(variable);
 }
 
-void KernelSingle() {
-  SingleValue = 1.0E10f;
-  do {
-    SingleStep(SingleValue);
-  } while (StepTest(FloatStepLimit));
-  PrintFinalValue(SingleValue);
-}
+}  // namespace
+
+void KernelDouble() { RunPlainKernel(DoubleValue, [](volatile double& x) { DoubleStep(x); }); }
+
+void KernelSingle() { RunPlainKernel(SingleValue, [](volatile float& x) { SingleStep(x); }); }
 
 void KernelExtended() {
-  ExtendedValue = 1.0E10L;
-  do {
-    ExtendedStep(ExtendedValue);
-  } while (StepTest(FloatStepLimit));
-  PrintFinalValue(ExtendedValue);
+  RunPlainKernel(ExtendedValue, [](volatile long double& x) { ExtendedStep(x); });
 }
 
 void KernelReal48() {
