@@ -212,7 +212,8 @@ std::string HtmlPage(const Evaluation& evaluation) {
       html += fmt::format("<td class=\"n{}\">{:.4f}{}</td><td class=\"n\">{}</td>"
                           "<td class=\"n\">{}</td>",
                           type.unstable ? " instabil" : "", type.medianSeconds,
-                          type.unstable ? " !" : "", FactorText(type.ratio, plain), FactorText(type.speed, plain));
+                          type.unstable ? " !" : "", FactorText(type.ratio, plain),
+                          FactorText(type.speed, plain));
     }
     html += "</tr>\n";
   }

@@ -23,8 +23,7 @@ std::string JsonExport(const Evaluation& evaluation, const std::vector<SkippedRe
       const TypeResult& type = machine.types[t];
       nlohmann::ordered_json result;
       result["typ"] = kRecordTypes[t].name;
-      result["gruppe"] =
-          kRecordTypes[t].group == TypeGroup::FloatingPoint ? "Gleitkomma" : "Ganzzahl";
+      result["gruppe"] = GroupName(kRecordTypes[t].group);
       result["median_s"] = type.medianSeconds;
       result["anzahl"] = type.count;
       result["variationskoeffizient"] = type.variation;

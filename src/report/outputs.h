@@ -11,6 +11,9 @@
 
 namespace datacomp::report {
 
+// "Gleitkomma" or "Ganzzahl", as every output names a type's group.
+const char* GroupName(TypeGroup group);
+
 std::string TerminalTable(const Evaluation& evaluation, const NumberStyle& style);
 std::string CsvExport(const Evaluation& evaluation);
 std::string JsonExport(const Evaluation& evaluation, const std::vector<SkippedRecord>& skipped);

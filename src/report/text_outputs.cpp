@@ -10,10 +10,6 @@ namespace {
 
 constexpr int kTimeDecimals = 4;
 
-const char* GroupName(TypeGroup group) {
-  return group == TypeGroup::FloatingPoint ? "Gleitkomma" : "Ganzzahl";
-}
-
 std::string InitialsList(const MachineResult& machine) {
   std::string text;
   for (const std::string& initials : machine.initials) {
@@ -58,6 +54,10 @@ std::string CsvField(const std::string& text) {
 }
 
 }  // namespace
+
+const char* GroupName(TypeGroup group) {
+  return group == TypeGroup::FloatingPoint ? "Gleitkomma" : "Ganzzahl";
+}
 
 std::string TerminalTable(const Evaluation& evaluation, const NumberStyle& style) {
   std::string text = fmt::format("{} Datensätze von {} Maschinen\n\n", evaluation.records,

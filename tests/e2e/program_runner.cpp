@@ -20,6 +20,7 @@ namespace datacomp::e2e {
 namespace {
 
 constexpr char kOutputName[] = ".stdout";
+constexpr char kErrorName[] = ".stderr";
 
 // What a terminal shows without its control sequences (ESC [ ... letter),
 // which Wine's console writes around the text.
@@ -35,7 +36,6 @@ std::string WithoutTerminalControls(const std::string& text) {
   }
   return shown;
 }
-constexpr char kErrorName[] = ".stderr";
 
 // Starts the program with standard input from `inputFd`, output to
 // `outputFd` or else a file, error to a file; the files lie beside the work
